@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kinovra {
+
+// A text in code page 936 (GBK). It never holds a zero byte: every way of making one from bytes
+// ends it before the first zero byte. An absent text and the empty text are the same value.
+class Text
+{
+public:
+    Text() = default;
+    explicit Text(std::string_view bytes);
+
+    std::string_view bytes() const { return bytes_; }
+    const std::string& str() const { return bytes_; }
+    bool empty() const { return bytes_.empty(); }
+    int length() const { return static_cast<int>(bytes_.size()); }
+
+    friend bool operator==(const Text&, const Text&) = default;
+
+private:
+    std::string bytes_;
+};
+
+// A byte array with an explicit length; it may hold zero bytes.
+using Bytes = std::vector<std::uint8_t>;
+
+} // namespace kinovra
