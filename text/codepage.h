@@ -10,14 +10,18 @@
 // cannot hold encodes to '?'. Nothing is ever cut off.
 namespace kinovra {
 
-// The text read in codePage (useCodePage) or as UTF-8, as UTF-16LE units followed by a zero unit.
+// The text read in codePage (useCodePage) or as UTF-8, as UTF-16LE units followed by a zero unit;
+// empty for the empty text. Code pages: 936 (and 0, the ANSI code page) and 65001 (UTF-8);
+// any other gives the empty result, here and in EncodeFromWide.
 Bytes DecodeToWide(const Text& text, int codePage, bool useCodePage);
-// The UTF-16LE units of wide up to its zero unit, written in codePage (useCodePage) or code page 936.
+// The UTF-16LE units of wide up to its zero unit (or its end), written in codePage
+// (useCodePage) or in the ANSI code page, 936.
 Text EncodeFromWide(const Bytes& wide, int codePage, bool useCodePage);
 // A page's UTF-8 bytes as code page 936.
 Text Utf8ToGbk(const Text& text);
 
-// Crossing to and from UTF-16 strings (the window and the regular-expression service).
+// Crossing to and from UTF-16 strings (the window and the regular-expression service). Bytes
+// that are no code page 936 character read as U+FFFD; a zero unit ends a UTF-16 string.
 std::u16string GbkToUtf16(const Text& text);
 Text Utf16ToGbk(std::u16string_view units);
 std::string GbkToUtf8(const Text& text);

@@ -9,7 +9,8 @@ int HexToInt(const Text& text);
 // Deciphers a stored text: hexadecimal byte pairs, commas ignored, under the stream cipher of
 // our own with the given key (an absent key is the empty key).
 Text DecipherText(const Text& cipher, const Text& key = {});
-// The inverse: plain bytes enciphered, written as capital hexadecimal pairs each followed by a comma.
+// The inverse: the plain bytes enciphered, each written as two capital hexadecimal digits and
+// a comma.
 Text EncipherText(const Text& plain, const Text& key = {});
 
 } // namespace kinovra

@@ -16,8 +16,8 @@ Text TextMid(const Text& text, int start, int count);
 // First occurrence of sought at or after start; -1 when there is none.
 int FindText(const Text& text, const Text& sought, int start = 1, bool ignoreCase = false);
 // Every non-overlapping occurrence of sought replaced, leftmost first.
-Text ReplaceText(const Text& text, const Text& sought, const Text& replacement = {},
-    bool caseSensitive = true);
+Text ReplaceText(
+    const Text& text, const Text& sought, const Text& replacement = {}, bool caseSensitive = true);
 Text UpperText(const Text& text);
 // -1, 0 or 1, comparing unsigned bytes; a prefix is smaller.
 int CompareText(const Text& a, const Text& b);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kinovra {
@@ -14,6 +16,15 @@ class Text
 public:
     Text() = default;
     explicit Text(std::string_view bytes);
+    // Takes over a string's bytes without copying them (a string rvalue only, so that a literal
+    // or an lvalue still goes through string_view unambiguously).
+    template <typename String>
+    requires std::same_as<String, std::string>
+    explicit Text(String&& bytes)
+        : bytes_(std::forward<String>(bytes))
+    {
+        EndAtZero();
+    }
 
     std::string_view bytes() const { return bytes_; }
     const std::string& str() const { return bytes_; }
@@ -23,6 +34,8 @@ public:
     friend bool operator==(const Text&, const Text&) = default;
 
 private:
+    void EndAtZero();
+
     std::string bytes_;
 };
 
