@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace kinovra::sample_site {
 namespace {
@@ -70,12 +71,27 @@ std::string Hex(int place, int field, int digits, const char* alphabet)
     return out;
 }
 
+// Every title gets a lead and tail pair of its own, in an order drawn once from the seed, so
+// that neighbouring titles share no pattern.
+const std::array<int, kLeads.size() * kTails.size()>& NamePairs()
+{
+    static const auto pairs = [] {
+        std::array<int, kLeads.size() * kTails.size()> order{};
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = static_cast<int>(i);
+        for (std::size_t i = order.size() - 1; i > 0; --i)
+            std::swap(order[i], order[Draw(static_cast<int>(i), 63) % (i + 1)]);
+        return order;
+    }();
+    return pairs;
+}
+
 std::string Name(int place)
 {
-    // 577 shares no factor with 30 * 30, so no two of the first 900 places share a lead and tail.
-    const int pair = place * 577 % static_cast<int>(kLeads.size() * kTails.size());
-    const std::string_view lead = kLeads[pair / kTails.size()];
-    const std::string_view tail = kTails[pair % kTails.size()];
+    static_assert(kTitleCount <= static_cast<int>(kLeads.size() * kTails.size()));
+    const int pair = NamePairs()[static_cast<std::size_t>(place) % NamePairs().size()];
+    const std::string_view lead = kLeads[static_cast<std::size_t>(pair) / kTails.size()];
+    const std::string_view tail = kTails[static_cast<std::size_t>(pair) % kTails.size()];
     const std::uint64_t draw = Draw(place, 1);
     if (draw % 53 == 0)
         return "\"" + std::string(lead) + "\"" + std::string(tail);
