@@ -1,5 +1,7 @@
+#include "catalog/list_page.h"
 #include "regex/regex_matcher.h"
 #include "text/text.h"
+#include "tools/sample-site/catalogue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,28 +12,6 @@ namespace kinovra {
 namespace {
 
 constexpr std::size_t kMiB = 1024 * 1024;
-
-Text ListRowPattern()
-{
-    return ConcatText({ Gbk("   "), Gbk("<ul>"), Gbk("\r\n"), Gbk("    "),
-        Gbk("<li><span class=\"tt\"></span><span class=\"xing_vb4\"><a href=\"(.*?)\" "
-            "target=\"_blank\">(.*?)</a></span> <span class=\"xing_vb5\">(.*?)</span> <span "
-            "class=\"xing_vb6\">(.*?)</span></li>"),
-        Gbk("\r\n"), Gbk("   "), Gbk("</ul>"), Gbk(" ") });
-}
-
-const char* const kNames[] = { "流浪地球", "Film Noir 2", "长安三万里", "第七号房的礼物" };
-const char* const kCategories[] = { "科幻片", "动作片", "剧情片", "喜剧片" };
-
-std::string Block(int id)
-{
-    return "   <ul>\r\n    <li><span class=\"tt\"></span><span class=\"xing_vb4\"><a "
-           "href=\"/?m=vod-detail-id-"
-        + std::to_string(id) + ".html\" target=\"_blank\">" + kNames[id % 4] + " "
-        + std::to_string(id) + "</a></span> <span class=\"xing_vb5\">" + kCategories[id % 4]
-        + "</span> <span class=\"xing_vb6\">2024-03-0" + std::to_string(1 + id % 9)
-        + "</span></li>\r\n   </ul> \r\n";
-}
 
 // An item line that never closes its last span: with enough repeats no split among the four
 // lazy groups is found within the match limit.
@@ -45,23 +25,23 @@ std::string HostileBlock(int repeats)
     return block + "\r\n   </ul> \r\n";
 }
 
-// A list page in code page 936 of at least `bytes` bytes: `hostile` first, then list blocks.
+// A list page in code page 936 of at least `bytes` bytes: `hostile` first, then the sample
+// catalogue's list pages one after another.
 Text Page(std::size_t bytes, const std::string& hostile = {})
 {
-    std::string page = "<html><body>\r\n<div class=\"xing_vb\">\r\n" + hostile;
-    for (int id = 1; page.size() < bytes; ++id)
-        page += Block(id);
-    return Gbk(page + "</div>\r\n当前:1/9页\r\n</body></html>\r\n");
+    std::string page = hostile;
+    for (int n = 0; page.size() < bytes; ++n)
+        page += sample_site::ListPageHtml(1 + n % sample_site::kListPageCount);
+    return Utf8ToGbk(Text(page));
 }
 
 // What the list page does: one run, then every group of every match.
 void RunListPage(benchmark::State& state, const Text& page)
 {
-    const Text pattern = ListRowPattern();
     RegexMatcher matcher;
     int rows = 0;
     for (auto _ : state) {
-        matcher.Create(pattern, page);
+        matcher.Create(kListRowPattern, page);
         rows = matcher.MatchCount();
         for (int i = 1; i <= rows; ++i)
             for (int group = 1; group <= 4; ++group)

@@ -1,3 +1,4 @@
+#include "catalog/list_page.h"
 #include "regex/regex_matcher.h"
 #include "regex/regex_service.h"
 #include "text/text.h"
@@ -20,15 +21,6 @@ void Check(bool condition)
 {
     if (!condition)
         __builtin_trap();
-}
-
-Text ListRowPattern()
-{
-    return ConcatText({ Gbk("   "), Gbk("<ul>"), Gbk("\r\n"), Gbk("    "),
-        Gbk("<li><span class=\"tt\"></span><span class=\"xing_vb4\"><a href=\"(.*?)\" "
-            "target=\"_blank\">(.*?)</a></span> <span class=\"xing_vb5\">(.*?)</span> <span "
-            "class=\"xing_vb6\">(.*?)</span></li>"),
-        Gbk("\r\n"), Gbk("   "), Gbk("</ul>"), Gbk(" ") });
 }
 
 bool SameText(const Text& a, const Text& b, bool ignoreCase)
@@ -118,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Text subject(NextPart(rest));
     const Text replacement(NextPart(rest));
 
-    Exercise(ListRowPattern(), subject, replacement, false, true, true);
+    Exercise(kListRowPattern, subject, replacement, false, true, true);
     Exercise(
         pattern, subject, replacement, (options & 1) != 0, (options & 2) != 0, (options & 4) != 0);
     return 0;
