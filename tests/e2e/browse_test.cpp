@@ -1,6 +1,10 @@
+#include "app/exit_routines.h"
+#include "app/fatal_error.h"
 #include "app/main_window.h"
+#include "app/program.h"
 #include "catalog/list_page.h"
 #include "catalog/title_details.h"
+#include "regex/regex_matcher.h"
 #include "text/text.h"
 #include "tools/sample-site/catalogue.h"
 #include "tools/sample-site/server.h"
@@ -8,6 +12,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -167,6 +172,53 @@ TEST_F(Browse, ClosingTheWindowWhileRowsAreAddedEndsTheLoadQuietly)
     EXPECT_EQ(list->rowCount(), 1);
     EXPECT_EQ(button->text(), QString::fromUtf8("初始化"));
     EXPECT_FALSE(window->ProcessPendingEvents());
+}
+
+// The whole program, its catalogue pointed at a server of the test's own: the user closes the
+// window while the list fills, the load ends quietly and the program ends normally.
+TEST(Program, ClosingTheWindowWhileTheListFillsEndsTheProgramNormally)
+{
+    Server site;
+    const Text cipher = EncipherText(Text(site.BaseAddress()));
+    DiscardExitRoutines();
+    QApplication::setQuitOnLastWindowClosed(true);
+    SetFatalErrorBoxHookForTesting(
+        [](QMessageBox& box) { ADD_FAILURE() << "error box: " << box.text().toStdString(); });
+    int rowsWhenClosed = -1;
+    QMetaObject::invokeMethod(
+        qApp,
+        [&rowsWhenClosed] {
+            MainWindow* window = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* shown = dynamic_cast<MainWindow*>(widget); shown && shown->isVisible())
+                    window = shown;
+            ASSERT_NE(window, nullptr);
+            auto* list = window->findChild<QTableWidget*>(QString::fromUtf8("超级列表框1"));
+            auto* button = window->findChild<QPushButton*>(QString::fromUtf8("按钮5"));
+            QObject::connect(
+                list->model(), &QAbstractItemModel::rowsInserted, window,
+                [window] {
+                    QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+                },
+                Qt::SingleShotConnection);
+            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                button->mapTo(window, button->rect().center()));
+            rowsWhenClosed = list->rowCount();
+            if (window->isVisible())
+                window->close();
+        },
+        Qt::QueuedConnection);
+
+    EXPECT_EQ(ProgramMain([cipher](WindowControls& ui) { LoadListPage(ui, cipher); },
+                  [cipher](WindowControls& ui) { ShowTitleDetails(ui, cipher); }),
+        0);
+    EXPECT_EQ(rowsWhenClosed, 1);
+    RunExitRoutines();
+    EXPECT_EQ(g_regex, nullptr);
+
+    InitGlobals();
+    SetFatalErrorBoxHookForTesting(nullptr);
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 } // namespace
